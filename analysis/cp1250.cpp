@@ -12,8 +12,7 @@ namespace {
 struct Tables {
     std::array<char16_t, 256> toUnicode{};
     std::array<unsigned char, 256> fold{};
-    // Code points below U+0800 cover the whole code page; the rest have no byte.
-    std::array<std::int16_t, 0x800> fromUnicode{};
+    std::array<std::int16_t, 0x10000> fromUnicode{};  // -1 where the code page has no byte
 };
 
 // Asks ICU's converter for the code point of every byte. A byte the converter cannot map (the code
@@ -43,7 +42,7 @@ void derivePairs(Tables& tables) {
         tables.fold[byte] = static_cast<unsigned char>(byte);
         const UChar32 self = tables.toUnicode[byte];
         const UChar32 small = u_tolower(self);
-        if (small == self || small >= 0x800 || u_toupper(small) != self) continue;
+        if (small == self || small > 0xFFFF || u_toupper(small) != self) continue;
         const std::int16_t smallByte = tables.fromUnicode[small];
         if (smallByte >= 0) tables.fold[byte] = static_cast<unsigned char>(smallByte);
     }
