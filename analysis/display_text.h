@@ -7,10 +7,10 @@
 
 namespace difonik {
 
-// The entry in UTF-16 with every control byte and space replaced by a Unicode control picture or
-// a short name: "␍" for CR, "␊" for LF, "␉" for TAB, "␣" for the space, "⍽" for the no-break
-// space, the control picture of its own for the other bytes below 32, "␡" for DEL. The bytes the code page leaves undefined
-// show as their value in hex, "[81]".
+// The entry in UTF-16 with every control byte and space replaced by a visible symbol: "↵" for
+// CR, "↓" for LF, "⇥" for TAB, "␣" for the space, "⍽" for the no-break space. The other control
+// bytes (DEL included) and the bytes the code page leaves undefined show as their value in hex,
+// "[01]", "[81]".
 std::u16string legibleEntry(std::string_view entry);
 
 }  // namespace difonik
