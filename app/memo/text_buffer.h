@@ -1,0 +1,45 @@
+#pragma once
+// The memo's bytes, held in a gap buffer: typing at one place moves no more than the typed bytes,
+// and the whole text can still be handed out as one contiguous view.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace difonik::memo {
+
+class TextBuffer {
+public:
+    std::size_t size() const { return buffer_.size() - gapLength_; }
+    char at(std::size_t position) const {
+        return buffer_[position < gapStart_ ? position : position + gapLength_];
+    }
+
+    // The whole text without a copy. Closes the gap (moves it to the end) when it lies inside the
+    // text; the view stays valid until the next replace() or assign().
+    std::string_view view() const;
+
+    // `length` bytes from `position`, straight from the buffer when they do not straddle the gap,
+    // otherwise copied into `scratch`. Valid until the next change of the buffer or of `scratch`.
+    std::string_view window(std::size_t position, std::size_t length, std::string& scratch) const;
+    std::string copy(std::size_t position, std::size_t length) const;
+
+    // Takes the bytes over without copying them; the string's spare capacity becomes room to grow.
+    void assign(std::string bytes) noexcept;
+
+    // Replaces `removed` bytes at `position` by `inserted`. Throws std::bad_alloc when the buffer
+    // cannot grow, and then the text is unchanged.
+    void replace(std::size_t position, std::size_t removed, std::string_view inserted);
+
+private:
+    void moveGap(std::size_t position) const;
+    void makeRoom(std::size_t length);
+
+    // Text before the gap, the gap, text after the gap. Moving the gap changes no byte of the
+    // text, so the const accessors may do it.
+    mutable std::string buffer_;
+    mutable std::size_t gapStart_ = 0;
+    std::size_t gapLength_ = 0;
+};
+
+}  // namespace difonik::memo
