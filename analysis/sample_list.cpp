@@ -1,5 +1,6 @@
 #include "analysis/sample_list.h"
 
+#include <algorithm>
 #include <climits>
 #include <new>
 #include <stdexcept>
@@ -12,7 +13,9 @@ void SampleList::append(std::string_view text) {
     if (entries_.size() >= std::size_t(INT_MAX)) throw EOutOfResources();
     try {
         std::string entry(text);
-        entries_.reserve(entries_.size() + 1);  // so that the view is told only of what succeeds
+        // Room first, so that the view is told only of what succeeds; grown by doubling, since
+        // growing by one entry per append would copy the whole list every time.
+        if (entries_.size() == entries_.capacity()) entries_.reserve(std::max<std::size_t>(16, entries_.capacity() * 2));
         if (observer_ != nullptr) observer_->beginInsert(count());
         entries_.push_back(std::move(entry));
         if (observer_ != nullptr) observer_->endInsert();
