@@ -33,9 +33,16 @@ bool isCtrl(const QKeyEvent* event, Qt::Key key, Qt::KeyboardModifiers extra = {
     return event->key() == key && event->modifiers() == (Qt::ControlModifier | extra);
 }
 
-// Ctrl without Alt is a command; Ctrl with Alt is AltGr on some systems and types letters.
+// Ctrl or Alt alone makes a key a command (Alt with a letter is a menu mnemonic of the window);
+// Ctrl with Alt is AltGr on some systems and types letters.
 bool isCommandChord(Qt::KeyboardModifiers modifiers) {
-    return modifiers.testFlag(Qt::ControlModifier) && !modifiers.testFlag(Qt::AltModifier);
+    return modifiers.testFlag(Qt::ControlModifier) != modifiers.testFlag(Qt::AltModifier);
+}
+
+// A key the memo types without question, so it keeps it from the window's shortcuts.
+bool isPlainTyping(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers chord = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    return chord == Qt::NoModifier && memo::isTypable(event->text());
 }
 
 bool isTab(const QKeyEvent* event) {
@@ -58,7 +65,7 @@ bool ByteMemo::event(QEvent* event) {
     if (event->type() == QEvent::ShortcutOverride) {
         // The memo's own editing keys win over any shortcut of the window.
         auto* key = static_cast<QKeyEvent*>(event);
-        const bool typed = memo::isTypable(key->text()) && !isCommandChord(key->modifiers());
+        const bool typed = isPlainTyping(key);
         const bool editing = key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) ||
                              key->matches(QKeySequence::Paste) || key->matches(QKeySequence::Undo) ||
                              key->matches(QKeySequence::Redo) || key->matches(QKeySequence::SelectAll) ||

@@ -3,6 +3,7 @@
 
 #include "memo_fixture.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QHBoxLayout>
 #include <QInputMethodEvent>
@@ -216,6 +217,27 @@ private slots:
         commit.setCommitString(QString::fromUtf8("żółć"));
         QApplication::sendEvent(memo.get(), &commit);
         QCOMPARE(std::string(memo->text()), bytes("\xBF\xF3\xB3\xE6"));
+    }
+
+    void altWithALetterReachesTheWindowsShortcut() {
+        QWidget window;
+        auto* memo = new ByteMemo(&window);
+        QAction language(&window);
+        language.setShortcut(QKeySequence(Qt::ALT | Qt::Key_P));
+        window.addAction(&language);
+        QSignalSpy triggered(&language, &QAction::triggered);
+        window.show();
+        QApplication::setActiveWindow(&window);
+        memo->setFocus();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+
+        QTest::keyClick(memo, Qt::Key_P, Qt::AltModifier);
+        QCOMPARE(triggered.count(), 1);
+        QTest::keyClick(memo, Qt::Key_Q, Qt::AltModifier);
+        QVERIFY(memo->text().empty());
+        // AltGr arrives as Ctrl+Alt on some systems and types its letter.
+        QTest::sendKeyEvent(QTest::Click, memo, Qt::Key_A, QString::fromUtf8("ą"), Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(std::string(memo->text()), bytes("\xB9"));
     }
 
     void controlKeysTypeNothing() {
