@@ -25,7 +25,8 @@ int SymbolList::add(std::string_view text) {
         Place place = upperBound(entry.key);
         if (blocks_.empty()) blocks_.emplace_back();
         // Make room first, so that nothing can fail between telling the observer and finishing.
-        blocks_[place.block].entries.reserve(blocks_[place.block].entries.size() + 1);
+        auto& entries = blocks_[place.block].entries;
+        if (entries.size() == entries.capacity()) entries.reserve(std::max<std::size_t>(8, 2 * entries.size()));
         insertAt(place, std::move(entry));
         const int index = indexOf(place);
         splitIfFull(place.block);
