@@ -22,6 +22,7 @@ ByteMemo::ByteMemo(QWidget* parent, std::size_t capacity)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     viewport()->setCursor(Qt::IBeamCursor);
+    connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &ByteMemo::stepScrollBar);
     configureLayouts();
     syncScrollBar();
 }

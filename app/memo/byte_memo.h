@@ -139,6 +139,7 @@ private:
     void scrollRows(long long count);
     void ensureCaretVisible();
     void syncScrollBar();
+    void stepScrollBar(int action);
     void configureLayouts();
     void paintBlock(QPainter& painter, std::size_t block, int y, const QRect& clip);
 

@@ -152,6 +152,21 @@ void ByteMemo::syncScrollBar() {
     bar->setValue(int(top_.block));
 }
 
+void ByteMemo::stepScrollBar(int action) {
+    // The bar counts blocks, but its arrows and page clicks move rows and pages of rows, as the
+    // wheel and the keys do; only dragging the slider jumps by blocks.
+    long long rows = 0;
+    switch (action) {
+        case QAbstractSlider::SliderSingleStepAdd: rows = 1; break;
+        case QAbstractSlider::SliderSingleStepSub: rows = -1; break;
+        case QAbstractSlider::SliderPageStepAdd: rows = visibleRows(); break;
+        case QAbstractSlider::SliderPageStepSub: rows = -visibleRows(); break;
+        default: return;
+    }
+    scrollRows(rows);
+    verticalScrollBar()->setSliderPosition(int(top_.block));
+}
+
 void ByteMemo::scrollContentsBy(int, int) {
     if (settingScrollBar_) return;
     const QScrollBar* bar = verticalScrollBar();

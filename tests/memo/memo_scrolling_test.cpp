@@ -121,6 +121,20 @@ private slots:
         QCOMPARE(memo->cursorPosition(), std::size_t(0));
     }
 
+    void theScrollBarsPageAndArrowMoveRows() {
+        auto memo = shownMemo();
+        memo->setText(manyLines(1000));  // each line wraps to two rows or more
+        QScrollBar* bar = memo->verticalScrollBar();
+        bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        const int page = bar->value();
+        QVERIFY2(page > 0 && page <= bar->pageStep() / 2 + 1, qPrintable(QString::number(page)));
+        for (int row = 0; row < 4; ++row) bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        QCOMPARE(bar->value(), page + 2);
+        bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+        for (int row = 0; row < 4; ++row) bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        QCOMPARE(bar->value(), 0);
+    }
+
     void theWheelScrollsRows() {
         auto memo = shownMemo();
         memo->setText(manyLines(1000));
