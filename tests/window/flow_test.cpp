@@ -45,15 +45,7 @@ private slots:
 
 private:
     void click(const char* button) { QTest::mouseClick(&w_->find<QWidget>(button), Qt::LeftButton); }
-    void typeText(const char* text) {
-        auto& memo = w_->find<QPlainTextEdit>("memo_tekst");
-        memo.setFocus();
-        const QStringList lines = QString(text).split(u'\n');
-        for (qsizetype line = 0; line < lines.size(); ++line) {
-            if (line > 0) QTest::keyClick(&memo, Qt::Key_Return);
-            QTest::keyClicks(&memo, lines[line]);
-        }
-    }
+    void typeText(const char* text) { w_->typeIntoTextArea(QString::fromUtf8(text)); }
     std::unique_ptr<WindowUnderTest> w_;
 };
 

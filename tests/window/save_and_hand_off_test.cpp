@@ -54,7 +54,7 @@ private:
 
 void SaveAndHandOffTest::savesTheSampleListUnderTheTypedName() {
     makeSampleDirectory();
-    w_->find<QPlainTextEdit>("memo_tekst").setPlainText("ala ma kota");
+    w_->typeIntoTextArea("ala ma kota");
     click("button1");
     click("button2");
     click("Button3");
@@ -100,7 +100,7 @@ void SaveAndHandOffTest::aMissingRegisterIsShownAsAnError() {
 
 void SaveAndHandOffTest::buttonFourStartsTheSamplerAndClosesTheWindow() {
     test::InstalledSampler sampler(dir_->path(), test::standInSamplerScript());
-    w_->find<QPlainTextEdit>("memo_tekst").setPlainText("ab");
+    w_->typeIntoTextArea("ab");
     click("button1");
     click("Button4");
     QVERIFY(!w_->window().isVisible());

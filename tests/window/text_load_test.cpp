@@ -80,7 +80,7 @@ void TextLoadTest::loadsTheFileWithItsLineBreaksMadeCrLf() {
 }
 
 void TextLoadTest::anEmptyFileEmptiesTheArea() {
-    w_->find<QPlainTextEdit>("memo_tekst").setPlainText("something typed");
+    w_->typeIntoTextArea("something typed");
     difonik::test::writeFile(*dir_ / "empty.txt", "");
     load("empty.txt");
     QCOMPARE(memoText(), std::string());
@@ -108,7 +108,7 @@ void TextLoadTest::unchangedContentLeavesTheAreaAsItWas() {
 }
 
 void TextLoadTest::aCancelledDialogChangesNothing() {
-    w_->find<QPlainTextEdit>("memo_tekst").setPlainText("kept");
+    w_->typeIntoTextArea("kept");
     w_->dialogs.filesToOpen.push_back(QString());  // cancel
     w_->window().Openfromfile1Click();
     QCOMPARE(w_->dialogs.openDialogsShown, 1);
@@ -128,7 +128,7 @@ void TextLoadTest::aFileThatCannotBeOpenedIsReportedAndChangesNothing() {
     QFETCH(QString, name);
     difonik::test::writeFile(*dir_ / "text.txt", "other");
     std::filesystem::create_directory(*dir_ / "folder");
-    w_->find<QPlainTextEdit>("memo_tekst").setPlainText("kept");
+    w_->typeIntoTextArea("kept");
     const std::string fullName = *dir_ / name.toStdString();
     w_->dialogs.filesToOpen.push_back(QString::fromStdString(fullName));
     // Through the click, as the user meets it: the error reaches the error display.

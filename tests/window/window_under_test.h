@@ -37,6 +37,17 @@ public:
 
     std::string caption(const char* name) { return controlCaption(find(name)); }
 
+    // Types into the text area `memo_tekst` with key events, as the user does; "\n" is Enter.
+    void typeIntoTextArea(const QString& text) {
+        auto& area = find<QWidget>("memo_tekst");
+        area.setFocus();
+        const QStringList lines = text.split(u'\n');
+        for (qsizetype line = 0; line < lines.size(); ++line) {
+            if (line > 0) QTest::keyClick(&area, Qt::Key_Return);
+            QTest::keyClicks(&area, lines[line]);
+        }
+    }
+
     ScriptedDialogs dialogs;
 
 private:
