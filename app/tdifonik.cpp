@@ -44,7 +44,8 @@ TDifonik::TDifonik(Dialogs& dialogs, QWidget* parent)
     ui_->setupUi(this);
     memoText_ = std::make_unique<MemoText>(*ui_->memo_tekst);
     setUpFrame();
-    setUpFontAndScale();
+    const qreal scale = setUpFontAndScale();
+    setUpLists(int(std::lround(kListRowHeight * scale)));
     fitLabels();
     setUpGlyphs();
     setUpMenuCaptions();
@@ -64,15 +65,16 @@ void TDifonik::setUpFrame() {
 }
 
 // The window's font at the screen's pixels per inch; the layout grows with the font's height.
-void TDifonik::setUpFontAndScale() {
+// Gives the factor by which it grew.
+qreal TDifonik::setUpFontAndScale() {
     const qreal dotsPerInch = screen() != nullptr ? screen()->logicalDotsPerInchY() : 96.0;
     const QFont font = windowFont(fontPixelSize(dotsPerInch));
     setFont(font);
     const qreal scale = layoutScale(font, dotsPerInch);
     if (scale != 1.0) scaleChildGeometry(*ui_->ClientArea, scale);
-    setUpLists(int(std::lround(kListRowHeight * scale)));
     ui_->ClientArea->setFixedSize(int(std::lround(kClientWidth * scale)), int(std::lround(kClientHeight * scale)));
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    return scale;
 }
 
 // Labels size themselves to their captions, in whatever font the window got.
@@ -92,6 +94,7 @@ void TDifonik::setUpGlyphs() {
     ui_->SpeedButton1->setIcon(glyphIcon(QStringLiteral(":/pictures/diskette.png")));
 }
 
+// The views show the core's lists through models that the lists tell of every change.
 void TDifonik::setUpLists(int rowHeight) {
     alphabetModel_ = std::make_unique<SymbolListModel>(analysis_.alfabet);
     connectionModel_ = std::make_unique<SymbolListModel>(analysis_.powiazania);

@@ -58,7 +58,7 @@ private:
                             const std::string& samples) override;
 
     void setUpFrame();
-    void setUpFontAndScale();
+    qreal setUpFontAndScale();
     void fitLabels();
     void setUpGlyphs();
     void setUpLists(int rowHeight);

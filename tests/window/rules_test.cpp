@@ -6,6 +6,7 @@
 #include "app/application_title.h"
 #include "app/error_text.h"
 #include "app/language_table.h"
+#include "app/layout_scaling.h"
 #include "app/menu_mnemonics.h"
 #include "app/window_font.h"
 
@@ -24,6 +25,7 @@ private slots:
     void captionTableAnswersOnlyTheExactCodes();
     void fontHeightFollowsThePixelsPerInch_data();
     void fontHeightFollowsThePixelsPerInch();
+    void layoutGrowsControlByControl();
 };
 
 void RulesTest::applicationTitleComesFromTheExecutableName_data() {
@@ -147,6 +149,30 @@ void RulesTest::fontHeightFollowsThePixelsPerInch() {
     } else {
         QVERIFY2(scale > 1.0, "a larger font grows the layout");
     }
+}
+
+// Every named control grows, each of left, top, width and height rounded on its own; the inner
+// parts of Qt's widgets are left to their own layout.
+void RulesTest::layoutGrowsControlByControl() {
+    QWidget client;
+    client.setObjectName("ClientArea");
+    auto* box = new QWidget(&client);
+    box->setObjectName("GroupBox2");
+    box->setGeometry(0, 5, 297, 641);
+    auto* memo = new QWidget(box);
+    memo->setObjectName("memo_tekst");
+    memo->setGeometry(8, 16, 281, 617);
+    auto* inner = new QWidget(memo);
+    inner->setObjectName("qt_scrollarea_viewport");
+    inner->setGeometry(1, 1, 10, 10);
+    auto* unnamed = new QWidget(memo);
+    unnamed->setGeometry(2, 2, 10, 10);
+
+    difonik::scaleChildGeometry(client, 1.5);
+    QCOMPARE(box->geometry(), QRect(0, 8, 446, 962));
+    QCOMPARE(memo->geometry(), QRect(12, 24, 422, 926));
+    QCOMPARE(inner->geometry(), QRect(1, 1, 10, 10));
+    QCOMPARE(unnamed->geometry(), QRect(2, 2, 10, 10));
 }
 
 QTEST_MAIN(RulesTest)
