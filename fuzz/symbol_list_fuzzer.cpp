@@ -27,7 +27,7 @@ const difonik::Collation& polish() {
 }
 
 // Past this the model's linear work would slow the target more than it finds.
-constexpr int kMaxEntries = 1000;
+constexpr int kMaxEntries = 600;
 
 struct ModelEntry {
     std::string text;
