@@ -13,7 +13,7 @@
 #include "app/glyphs.h"
 #include "app/language_table.h"
 #include "app/layout_scaling.h"
-#include "app/memo_text.h"
+#include "app/memo/byte_memo.h"
 #include "app/menu_captions.h"
 #include "app/row_height_delegate.h"
 #include "app/sample_list_model.h"
@@ -42,7 +42,6 @@ TDifonik::TDifonik(Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent), ui_(std::make_unique<Ui::TDifonik>()), dialogs_(dialogs) {
     registerPictures();
     ui_->setupUi(this);
-    memoText_ = std::make_unique<MemoText>(*ui_->memo_tekst);
     setUpFrame();
     const qreal scale = setUpFontAndScale();
     setUpLists(int(std::lround(kListRowHeight * scale)));
@@ -142,7 +141,7 @@ void TDifonik::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
 }
 
-PassContext TDifonik::passContext() { return PassContext{*memoText_, *ui_->Progress, *this}; }
+PassContext TDifonik::passContext() { return PassContext{*ui_->memo_tekst, *ui_->Progress, *this}; }
 
 void TDifonik::setCounterCaptions(const std::string& alphabet, const std::string& connections,
                                   const std::string& samples) {
@@ -195,8 +194,8 @@ void TDifonik::Openfromfile1Click() {
     const std::optional<QString> chosen = dialogs_.askFileToOpen();
     if (!chosen) return;
     std::string content = textAreaContent(readChosenFile(*chosen));
-    if (content == memoText_->text()) return;  // unchanged: position and selection stay
-    memoText_->replace(std::move(content));
+    if (content == ui_->memo_tekst->text()) return;  // unchanged: position and selection stay
+    ui_->memo_tekst->setText(std::move(content));
 }
 
 void TDifonik::Polski1Click() { ustaw_jezyk("Pl"); }

@@ -18,7 +18,6 @@ class TDifonik;
 namespace difonik {
 
 class Dialogs;
-class MemoText;
 class SampleListModel;
 class SymbolListModel;
 struct PassContext;
@@ -47,8 +46,6 @@ public:
     void ustaw_jezyk(const std::string& code);
 
     const Analysis& analysis() const { return analysis_; }
-    // The text area's content as the passes take it.
-    const MemoText& memoText() const { return *memoText_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -74,7 +71,6 @@ private:
     std::unique_ptr<SymbolListModel> alphabetModel_;
     std::unique_ptr<SymbolListModel> connectionModel_;
     std::unique_ptr<SampleListModel> sampleModel_;
-    std::unique_ptr<MemoText> memoText_;
     bool placed_ = false;
 };
 

@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "app/block_progress_bar.h"
+#include "app/memo/byte_memo.h"
 #include "app/text_encoding.h"
 #include "tests/window/window_under_test.h"
 
@@ -66,7 +67,6 @@ void StartUpTest::showsTheStartUpCaptions_data() {
     row("Label2", "Nowy:");
     row("StaticText1", "Nazwa bazy:");
     row("Button4", "(4) Samplowanie");
-    row("memo_tekst", "");
     row("edit_znak", "");
     row("edit_powiazanie", "");
     row("edit_nazwa", "");
@@ -239,20 +239,20 @@ void StartUpTest::enterAndEscapePressNoButton() {
 }
 
 void StartUpTest::textAreasMoveFocusOnTabAndAlwaysShowTheirScrollBar() {
-    for (const char* name : {"memo_tekst", "Memo1"}) {
-        auto& memo = w_->find<QPlainTextEdit>(name);
-        QVERIFY(memo.tabChangesFocus());
-        QVERIFY(!memo.isReadOnly());
-        QCOMPARE(memo.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(memo.lineWrapMode(), QPlainTextEdit::WidgetWidth);
-        QCOMPARE(memo.maximumBlockCount(), 0);
-    }
-    auto& memo = w_->find<QPlainTextEdit>("memo_tekst");
-    memo.setFocus();
-    QTest::keyClicks(&memo, "ab");
-    QTest::keyClick(&memo, Qt::Key_Return);
-    QTest::keyClick(&memo, Qt::Key_Tab);
-    QCOMPARE(w_->caption("memo_tekst"), std::string("ab\r\n"));
+    auto& help = w_->find<QPlainTextEdit>("Memo1");
+    QVERIFY(help.tabChangesFocus());
+    QVERIFY(!help.isReadOnly());
+    QCOMPARE(help.lineWrapMode(), QPlainTextEdit::WidgetWidth);
+    QCOMPARE(help.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+
+    auto& text = w_->find<difonik::ByteMemo>("memo_tekst");
+    QCOMPARE(text.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    w_->window().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w_->window()));
+    w_->typeIntoTextArea("ab\n");
+    QTest::keyClick(&text, Qt::Key_Tab);
+    QCOMPARE(w_->textAreaText(), std::string("ab\r\n"));
+    QCOMPARE(QApplication::focusWidget(), &w_->find<QWidget>("powiazania"));
 }
 
 void StartUpTest::editsHaveNoLengthLimitAndSelectAllWhenTabbedInto() {

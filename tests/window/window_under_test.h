@@ -9,6 +9,7 @@
 
 #include "analysis/counters.h"
 #include "app/control_captions.h"
+#include "app/memo/byte_memo.h"
 #include "app/tdifonik.h"
 #include "tests/window/scripted_dialogs.h"
 
@@ -36,6 +37,9 @@ public:
     }
 
     std::string caption(const char* name) { return controlCaption(find(name)); }
+
+    // The text area's text as the passes take it.
+    std::string textAreaText() { return std::string(find<ByteMemo>("memo_tekst").text()); }
 
     // Types into the text area `memo_tekst` with key events, as the user does; "\n" is Enter.
     void typeIntoTextArea(const QString& text) {
