@@ -2,7 +2,6 @@
 
 #include <QLayout>
 #include <QScreen>
-#include <QStyle>
 
 #include <cmath>
 
