@@ -4,6 +4,7 @@
 #include <bitset>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "analysis/cp1250.h"
 #include "analysis/progress_report.h"
@@ -53,6 +54,43 @@ private:
     }
     std::bitset<65536> present_;
 };
+
+// What the connection pass needs to know of two neighbouring raw bytes, looked up by both bytes
+// at once: bit 0, a pair forms there (both lower-cased characters count); bit 1, whether the
+// connection list holds the pair is still to be asked. The answer is the same for every later
+// occurrence, so each raw pair costs one look-up in the list per pass.
+class RawPairTable {
+public:
+    static constexpr unsigned char kForms = 1;
+    static constexpr unsigned char kUnasked = 2;
+
+    explicit RawPairTable(const std::array<bool, 256>& counts) : cells_(65536) {
+        for (unsigned second = 0; second < 256; ++second) {
+            for (unsigned first = 0; first < 256; ++first) {
+                if (counts[first] && counts[second]) cells_[slot(first, second)] = kForms | kUnasked;
+            }
+        }
+    }
+    static unsigned slot(unsigned first, unsigned second) { return first | second << 8; }
+    unsigned char* cells() { return cells_.data(); }
+
+private:
+    std::vector<unsigned char> cells_;
+};
+
+// The rare step of the connection scan: the raw pair at `pair` forms a connection and has not
+// been asked about yet. Kept out of line so that the scan keeps its few values in registers.
+[[gnu::noinline]] void askAndAdd(Analysis& analysis, ConnectionPairs& pairs, RawPairTable& table,
+                                 const unsigned char* pair) {
+    const unsigned char first = lowerAscii(pair[0]);
+    const unsigned char second = lowerAscii(pair[1]);
+    if (!pairs.holds(first, second)) {
+        const char text[2] = {char(first), char(second)};
+        analysis.powiazania.add(std::string_view(text, 2));
+        pairs.mark(first, second);
+    }
+    table.cells()[RawPairTable::slot(pair[0], pair[1])] &= ~RawPairTable::kUnasked;
+}
 
 // For every raw byte of the text: does its lower-cased character count for the pass? The space
 // never does, whatever the list holds.
@@ -112,27 +150,30 @@ bool analyseConnections(Analysis& analysis, const PassContext& context) {
     const auto n = static_cast<std::int64_t>(tekst.size());
     ProgressReport report(context.progress, n);
 
-    const std::array<bool, 256> inAlphabet = countingBytes(AlphabetBytes(analysis.alfabet), true);
+    RawPairTable table(countingBytes(AlphabetBytes(analysis.alfabet), true));
+    unsigned char* const cells = table.cells();
     auto pairs = std::make_unique<ConnectionPairs>(analysis.powiazania);
     std::int64_t i = 1;          // the next position to examine
     std::int64_t stepStart = 1;  // where the step under way began
     try {
         while (i < n) {
-            const std::int64_t stop = std::max(i + 1, report.next());
-            while (i < n && i < stop) {
-                stepStart = i;
-                const unsigned char first = text[i - 1];
-                const unsigned char second = text[i];
-                if (inAlphabet[first] && inAlphabet[second]) {
-                    ++i;  // the second character is used up by the pair
-                    if (!pairs->holds(lowerAscii(first), lowerAscii(second))) {
-                        const char pair[2] = {char(lowerAscii(first)), char(lowerAscii(second))};
-                        analysis.powiazania.add(std::string_view(pair, 2));
-                        pairs->mark(lowerAscii(first), lowerAscii(second));
-                    }
+            const std::int64_t limit = std::min(n, std::max(i + 1, report.next()));
+            // Every position is examined unless it is the second member of the pair before it,
+            // so one flag carried from position to position replaces the jumping scan. Whether a
+            // pair forms follows the spaces of the text, which defeats a branch predictor, so it
+            // takes no branch; the one branch left is taken only for a raw pair not yet asked.
+            unsigned secondMember = 0;
+            std::int64_t p = i;
+            for (; p < limit; ++p) {
+                const unsigned char cell = cells[RawPairTable::slot(text[p - 1], text[p])];
+                const unsigned formed = cell & ~secondMember & RawPairTable::kForms;
+                if (cell & formed << 1) [[unlikely]] {
+                    stepStart = p;
+                    askAndAdd(analysis, *pairs, table, text + p - 1);
                 }
-                ++i;
+                secondMember = formed;
             }
+            i = p + secondMember;  // a pair at the last position used up the next one too
             report.step(i);
         }
     } catch (...) {
