@@ -1,14 +1,40 @@
 #include "analysis/working_text.h"
 
+#include <ostream>
+
 #include "analysis/errors.h"
 
 namespace difonik {
 
-std::string tekst;
+WorkingText tekst;
+
+void WorkingText::assign(std::string_view text) {
+    // Copy before letting go of the lender: the text may be the lent bytes themselves.
+    own_.assign(text);
+    view_ = own_;
+    lender_.reset();
+}
+
+void WorkingText::share(SharedText lent) noexcept {
+    lender_ = std::move(lent.owner);
+    view_ = lent.bytes;
+    std::string().swap(own_);  // a copy as long as the text would only sit beside the lent bytes
+}
+
+void WorkingText::clear() noexcept {
+    own_.clear();
+    view_ = own_;
+    lender_.reset();
+}
+
+std::ostream& operator<<(std::ostream& out, const WorkingText& text) { return out << text.view_; }
 
 void snapshot(const TextSource& source) {
-    // assign() reuses the capacity of the previous snapshot where it suffices.
-    tekst.assign(source.text());
+    if (std::optional<SharedText> lent = source.lendText()) {
+        tekst.share(std::move(*lent));
+    } else {
+        tekst.assign(source.text());
+    }
 }
 
 std::string znak_tekstu(std::int32_t position) {

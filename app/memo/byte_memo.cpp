@@ -31,15 +31,21 @@ ByteMemo::~ByteMemo() = default;
 
 std::string_view ByteMemo::text() const { return text_.view(); }
 
+std::optional<SharedText> ByteMemo::lendText() const {
+    std::shared_ptr<const std::string> buffer = text_.lend();
+    const std::string_view bytes(buffer->data(), text_.size());
+    return SharedText{std::move(buffer), bytes};
+}
+
 void ByteMemo::setText(std::string text) {
     std::string bytes = memo::admitted(std::move(text), capacity_);
     memo::BlockIndex blocks;
     try {
         blocks = memo::BlockIndex::of(bytes);
+        text_.assign(std::move(bytes));
     } catch (const std::bad_alloc&) {
         throw EInvalidOperation("Text exceeds memo capacity");
     }
-    text_.assign(std::move(bytes));
     blocks_ = std::move(blocks);
     history_.clear();
     layouts_.clear();

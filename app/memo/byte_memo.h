@@ -42,6 +42,9 @@ public:
 
     // The whole text, without a copy; valid until the next edit or setText().
     std::string_view text() const override;
+    // The whole text, lent without a copy for as long as the borrower wants it: the memo's next
+    // change copies its text first, so the lent bytes never change.
+    std::optional<SharedText> lendText() const override;
 
     // Replaces the whole text, taking the string over without a copy: cut at its first NUL, line
     // breaks made CR LF (copied only if some are not). The view goes back to the top, the undo

@@ -13,6 +13,19 @@ protected:
     void SetUp() override { tekst.clear(); }
 };
 
+// A text area that lends its bytes to the snapshot, as the window's does, and drops them when
+// it gets a new text.
+class LendingTextArea : public TextSource {
+public:
+    explicit LendingTextArea(std::string text) { setText(std::move(text)); }
+    std::string_view text() const override { return *bytes_; }
+    std::optional<SharedText> lendText() const override { return SharedText{bytes_, *bytes_}; }
+    void setText(std::string text) { bytes_ = std::make_shared<const std::string>(std::move(text)); }
+
+private:
+    std::shared_ptr<const std::string> bytes_;
+};
+
 TEST_F(WorkingText, ReadsLowerCasedCharactersByOneBasedPosition) {
     tekst = "Alfabet";
     EXPECT_EQ(znak_tekstu(1), "a");
@@ -57,6 +70,24 @@ TEST_F(WorkingText, KeepsTheSnapshotUntilTheNextPass) {
     buildAlphabet(desk.analysis, desk.context());
     EXPECT_EQ(tekst, "x");
     EXPECT_EQ(desk.log.events.front(), "max 1");
+}
+
+TEST_F(WorkingText, KeepsLentBytesAfterTheLenderLetsGoOfThem) {
+    LendingTextArea area("abc");
+    snapshot(area);
+    area.setText("x");
+    EXPECT_EQ(tekst, "abc");
+    EXPECT_EQ(znak_tekstu(3), "c");
+    snapshot(testing::FakeTextArea("copied"));
+    EXPECT_EQ(tekst, "copied");
+}
+
+TEST_F(WorkingText, CopiesPartOfItsOwnLentBytes) {
+    LendingTextArea area("abc");
+    snapshot(area);
+    area.setText("x");  // the snapshot holds the only reference to its bytes
+    tekst.assign(tekst.view().substr(1));
+    EXPECT_EQ(tekst, "bc");
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include "memo_fixture.h"
 
+#include "analysis/working_text.h"
+
 #include <QAction>
 #include <QClipboard>
 #include <QHBoxLayout>
@@ -20,6 +22,8 @@ Q_DECLARE_METATYPE(std::string)
 
 class MemoEditingTest : public QObject {
     Q_OBJECT
+
+    enum class Change { TypeInTheMiddle, DeleteFirst, PasteOverAll, NewText };
 
 private slots:
     void init() { QApplication::clipboard()->clear(); }
@@ -238,6 +242,49 @@ private slots:
         // AltGr arrives as Ctrl+Alt on some systems and types its letter.
         QTest::sendKeyEvent(QTest::Click, memo, Qt::Key_A, QString::fromUtf8("ą"), Qt::ControlModifier | Qt::AltModifier);
         QCOMPARE(std::string(memo->text()), bytes("\xB9"));
+    }
+
+    // A pass's snapshot holds the memo's own bytes rather than a copy of them; whatever the memo
+    // does afterwards, the snapshot keeps the text it took.
+    void aSnapshotKeepsItsTextWhileTheMemoChanges_data() {
+        QTest::addColumn<int>("change");
+        QTest::addColumn<std::string>("after");
+        QTest::newRow("typing in the middle") << int(Change::TypeInTheMiddle) << bytes("abXc\r\nde");
+        QTest::newRow("deleting the first byte") << int(Change::DeleteFirst) << bytes("bc\r\nde");
+        QTest::newRow("pasting over everything") << int(Change::PasteOverAll) << bytes("pasted");
+        QTest::newRow("a new text") << int(Change::NewText) << bytes("new");
+    }
+
+    void aSnapshotKeepsItsTextWhileTheMemoChanges() {
+        QFETCH(int, change);
+        QFETCH(std::string, after);
+        auto memo = shownMemo();
+        memo->setText("abc\r\nd");
+        memo->setCursorPosition(6);
+        QTest::keyClicks(memo.get(), "e");  // the buffer's gap now lies at the end of the text
+        difonik::snapshot(*memo);
+        QCOMPARE(static_cast<const void*>(difonik::tekst.data()), static_cast<const void*>(memo->text().data()));
+
+        switch (Change(change)) {
+        case Change::TypeInTheMiddle:
+            memo->setCursorPosition(2);
+            QTest::keyClicks(memo.get(), "X");
+            break;
+        case Change::DeleteFirst:
+            memo->setCursorPosition(0);
+            QTest::keyClick(memo.get(), Qt::Key_Delete);
+            break;
+        case Change::PasteOverAll:
+            QApplication::clipboard()->setText(QStringLiteral("pasted"));
+            memo->selectAll();
+            memo->paste();
+            break;
+        case Change::NewText: memo->setText("new"); break;
+        }
+        QCOMPARE(std::string(memo->text()), after);
+        QCOMPARE(std::string(difonik::tekst), bytes("abc\r\nde"));
+        difonik::snapshot(*memo);
+        QCOMPARE(std::string(difonik::tekst), after);
     }
 
     void controlKeysTypeNothing() {
