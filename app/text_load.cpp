@@ -2,10 +2,9 @@
 
 #include <QFile>
 
-#include <string_view>
-
 #include "analysis/errors.h"
 #include "analysis/line_breaks.h"
+#include "app/memo/memo_content.h"
 #include "app/text_encoding.h"
 #include "storage/text_file.h"
 
@@ -13,16 +12,19 @@ namespace difonik {
 
 std::string readChosenFile(const QString& fullName) {
     try {
-        return readWholeFile(QFile::encodeName(fullName).toStdString());
+        // With room for the CRs that its line breaks may lack, so that they go in without a copy.
+        return readWholeFile(QFile::encodeName(fullName).toStdString(), kLineBreakGrowthPerKibibyte);
     } catch (const EFOpenError&) {
         // The file system spells names in UTF-8; the message is a Windows-1250 text.
         throw EFOpenError(toCp1250(fullName));
     }
 }
 
-std::string textAreaContent(const std::string& fileBytes) {
-    const std::string_view beforeNul = std::string_view(fileBytes).substr(0, fileBytes.find('\0'));
-    return normaliseLineBreaks(beforeNul);
+std::string textAreaContent(std::string fileBytes) {
+    // In place: a long text is not copied for its line breaks.
+    memo::cutAtNul(fileBytes);
+    normaliseLineBreaksInPlace(fileBytes);
+    return fileBytes;
 }
 
 }  // namespace difonik

@@ -54,9 +54,12 @@ FileDescriptor openForReading(const std::string& path) {
     return file;
 }
 
-std::string readToEnd(const FileDescriptor& file) {
+std::string readToEnd(const FileDescriptor& file, std::size_t sparePerKibibyte) {
     // One byte beyond the reported size, so that reaching the end needs no second allocation.
-    std::string buffer(expectedSize(file.get()) + 1, '\0');
+    const std::size_t size = expectedSize(file.get()) + 1;
+    std::string buffer;
+    buffer.reserve(size + size / 1024 * sparePerKibibyte + (sparePerKibibyte > 0 ? 16 : 0));
+    buffer.resize(size);
     std::size_t filled = 0;
     for (;;) {
         if (filled == buffer.size()) {
@@ -73,9 +76,9 @@ std::string readToEnd(const FileDescriptor& file) {
     return buffer;
 }
 
-std::string readWholeFile(const std::string& path) {
+std::string readWholeFile(const std::string& path, std::size_t sparePerKibibyte) {
     const FileDescriptor file = openForReading(path);
-    return readToEnd(file);
+    return readToEnd(file, sparePerKibibyte);
 }
 
 }  // namespace difonik
