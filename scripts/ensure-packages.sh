@@ -8,7 +8,7 @@ packages=(
     libicu-dev qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxkbcommon-x11-0
     libgtest-dev libgmock-dev libbenchmark-dev
     clang libclang-rt-14-dev lld
-    xvfb xauth xdotool x11-utils imagemagick
+    xvfb xauth xdotool x11-utils imagemagick python3
     fonts-liberation fonts-dejavu-core
 )
 
