@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstddef>
+#include <memory>
 
 #include "analysis/errors.h"
 
@@ -13,14 +14,14 @@ namespace difonik {
 
 namespace {
 
-// Read size for files that report no size of their own.
-constexpr std::size_t kUnknownSizeChunk = 64 * 1024;
+// The reads go through a buffer of this size, small enough to stay in the processor's cache.
+constexpr std::size_t kReadChunk = 256 * 1024;
 
-// Reads into buffer[offset, buffer.size()) once, retrying interrupted reads; returns the count
-// (0 at the end of the file).
-std::size_t readOnce(int fd, std::string& buffer, std::size_t offset) {
+// Reads into [data, data + length) once, retrying interrupted reads; returns the count (0 at the
+// end of the file).
+std::size_t readOnce(int fd, char* data, std::size_t length) {
     for (;;) {
-        const ssize_t count = ::read(fd, buffer.data() + offset, buffer.size() - offset);
+        const ssize_t count = ::read(fd, data, length);
         if (count >= 0) {
             return std::size_t(count);
         }
@@ -55,25 +56,23 @@ FileDescriptor openForReading(const std::string& path) {
 }
 
 std::string readToEnd(const FileDescriptor& file, std::size_t sparePerKibibyte) {
-    // One byte beyond the reported size, so that reaching the end needs no second allocation.
-    const std::size_t size = expectedSize(file.get()) + 1;
-    std::string buffer;
-    buffer.reserve(size + size / 1024 * sparePerKibibyte + (sparePerKibibyte > 0 ? 16 : 0));
-    buffer.resize(size);
-    std::size_t filled = 0;
+    // Sized by fstat, so that a regular file takes one allocation; a file that has grown since,
+    // or never told its size, makes the string grow as it goes.
+    const std::size_t size = expectedSize(file.get());
+    std::string text;
+    text.reserve(size + size / 1024 * sparePerKibibyte + (sparePerKibibyte > 0 ? 16 : 0));
+    // Through a small buffer rather than straight into the string: a string cannot lengthen
+    // without filling its new bytes first, and zero-filling a long file's worth of memory only to
+    // overwrite it costs as much as the reading.
+    const auto chunk = std::make_unique_for_overwrite<char[]>(kReadChunk);
     for (;;) {
-        if (filled == buffer.size()) {
-            // The file has grown since fstat, or never told its size.
-            buffer.resize(buffer.size() + kUnknownSizeChunk);
-        }
-        const std::size_t count = readOnce(file.get(), buffer, filled);
+        const std::size_t count = readOnce(file.get(), chunk.get(), kReadChunk);
         if (count == 0) {
             break;
         }
-        filled += count;
+        text.append(chunk.get(), count);
     }
-    buffer.resize(filled);
-    return buffer;
+    return text;
 }
 
 std::string readWholeFile(const std::string& path, std::size_t sparePerKibibyte) {
