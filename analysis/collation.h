@@ -24,7 +24,8 @@ public:
 
     // A byte string whose plain byte order is the list order of the texts. Texts equal under the
     // case-insensitive comparison get the same key. Where the collation calls two unequal texts
-    // equal (it ignores control characters such as CR and LF), their case-folded bytes decide.
+    // equal (it ignores most control characters, such as the bytes 1 to 8, entirely), their
+    // case-folded bytes decide.
     std::string key(std::string_view text) const;
 
     const std::string& locale() const { return locale_; }

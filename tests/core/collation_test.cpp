@@ -29,13 +29,15 @@ TEST(Collation, GivesCaseVariantsTheSameKey) {
 }
 
 TEST(Collation, BreaksTiesBetweenTextsTheCollationCallsEqual) {
-    // The collation ignores CR and LF entirely, so "", "\r", "\n" and "\r\n" all collate alike;
-    // they must still get distinct keys in a fixed order.
-    const std::vector<std::string> texts = {"", "\n", "\r", "\r\n", "a\r", "a"};
+    // The collation ignores the control bytes 1 to 8 entirely, so "", "\x01", "\x02" and "a\x01"
+    // collate like "" or "a"; they must still get distinct keys in a fixed order.
+    const std::vector<std::string> texts = {"", "\x01", "\x02", "\x01\x02", "a\x01", "a", "\n", "\r"};
     for (std::size_t i = 0; i < texts.size(); ++i)
         for (std::size_t j = i + 1; j < texts.size(); ++j)
             EXPECT_NE(polish().key(texts[i]), polish().key(texts[j])) << i << " " << j;
-    EXPECT_LT(polish().key("\n"), polish().key("\r"));
+    EXPECT_LT(polish().key(""), polish().key("\x01"));
+    EXPECT_LT(polish().key("\x01"), polish().key("\x02"));
+    EXPECT_LT(polish().key("a"), polish().key("a\x01"));
 }
 
 struct EnvironmentCase {
