@@ -76,6 +76,9 @@ const char* stepName(FlowStep step) {
     case FlowStep::Connections: return "3_button2";
     case FlowStep::Samples: return "4_Button3";
     case FlowStep::Save: return "5_SpeedButton1";
+    case FlowStep::FirstKey: return "6_first_key";
+    case FlowStep::ConnectionsAgain: return "7_button2_again";
+    case FlowStep::KeyAgain: return "8_key_again";
     }
     return "?";
 }
@@ -131,9 +134,17 @@ void WindowFlow::callHandler(FlowStep step) {
         window_->Openfromfile1Click();
         break;
     case FlowStep::Alphabet: window_->button1Click(); break;
-    case FlowStep::Connections: window_->button2Click(); break;
+    case FlowStep::Connections:
+    case FlowStep::ConnectionsAgain: window_->button2Click(); break;
     case FlowStep::Samples: window_->Button3Click(); break;
     case FlowStep::Save: window_->SpeedButton1Click(); break;
+    case FlowStep::FirstKey:
+    case FlowStep::KeyAgain: {
+        auto* memo = window_->findChild<ByteMemo*>(QStringLiteral("memo_tekst"));
+        memo->setCursorPosition(0);
+        QTest::keyClick(memo, Qt::Key_A);
+        break;
+    }
     }
 }
 
@@ -147,10 +158,15 @@ void WindowFlow::checkOutcome(FlowStep step) {
         if (textAreaSize() != textSize_) fail("the text area holds another text than the file");
         break;
     case FlowStep::Connections:
+    case FlowStep::ConnectionsAgain:
         if (!dialogs_.messages.empty()) fail("refused: " + dialogs_.messages.front());
         break;
     case FlowStep::Save:
         if (dialogs_.messages != std::vector<std::string>{kBaseSavedMessage}) fail("no confirmation");
+        break;
+    case FlowStep::FirstKey:
+    case FlowStep::KeyAgain:
+        if (textAreaSize() != textSize_ + (step == FlowStep::FirstKey ? 1 : 2)) fail("the key typed nothing");
         break;
     default: break;
     }

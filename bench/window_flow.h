@@ -17,7 +17,10 @@ namespace difonik::bench {
 
 enum class FlowText { Prose, EveryByte };
 
-enum class FlowStep { Load, Alphabet, Connections, Samples, Save };
+// The five steps of a run; then a key typed at the start of the text, the first change of the
+// text area after the passes, which gives it a buffer of its own again; then the connection pass
+// and a key once more, as the user goes on editing and analysing.
+enum class FlowStep { Load, Alphabet, Connections, Samples, Save, FirstKey, ConnectionsAgain, KeyAgain };
 
 const char* stepName(FlowStep step);
 
@@ -47,7 +50,7 @@ public:
     StepTime run(FlowStep step);
 
     TDifonik& window() { return *window_; }
-    // The bytes of the text area after the load, and the list sizes, for a plausibility check.
+    // The bytes in the text area, for a plausibility check.
     std::size_t textAreaSize() const;
     std::size_t expectedTextSize() const { return textSize_; }
 

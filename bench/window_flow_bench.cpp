@@ -1,8 +1,9 @@
 // How long the user waits at each step of a whole run through the real window, and how much
 // memory the process takes: the text loaded from a file through the open dialog, button (1),
 // button (2), button (3) and the diskette button, on Polish-like text of 10 and 100 MB and on the
-// every-byte text, whose connection list grows to some 36,000 entries in the shown list view.
-// Besides, 50,000 insertions into a list that the window's view shows.
+// every-byte text, whose connection list grows to some 36,000 entries in the shown list view; then
+// a key typed into the text area, button (2) and a key once more, as the user goes on. Besides,
+// 50,000 insertions into a list that the window's view shows.
 //
 // The window is shown on the offscreen platform (set here unless QT_QPA_PLATFORM says otherwise)
 // with the lists sorted for Polish. Each step runs once; its time is the click handler plus the
@@ -60,8 +61,10 @@ constexpr Scenario kScenarios[] = {
     {"every_byte", FlowText::EveryByte, 10},
 };
 
-constexpr FlowStep kSteps[] = {FlowStep::Load, FlowStep::Alphabet, FlowStep::Connections, FlowStep::Samples,
-                               FlowStep::Save};
+constexpr FlowStep kSteps[] = {
+    FlowStep::Load, FlowStep::Alphabet, FlowStep::Connections,      FlowStep::Samples,
+    FlowStep::Save, FlowStep::FirstKey, FlowStep::ConnectionsAgain, FlowStep::KeyAgain,
+};
 
 // The window of the scenario under way; a step of another scenario starts a fresh one.
 struct CurrentFlow {
