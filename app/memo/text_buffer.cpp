@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace difonik::memo {
 namespace {
@@ -34,28 +35,28 @@ std::string_view TextBuffer::window(std::size_t position, std::size_t length,
 }
 
 std::string TextBuffer::copy(std::size_t position, std::size_t length) const {
-    std::string result(length, '\0');
-    const char* data = bytes().data();
-    const std::size_t before = position < gapStart_ ? std::min(length, gapStart_ - position) : 0;
-    if (before > 0) std::memcpy(result.data(), data + position, before);
-    if (length > before) {
-        const std::size_t from = position + before + gapLength_;
-        std::memcpy(result.data() + before, data + from, length - before);
-    }
+    std::string result;
+    result.reserve(length);
+    appendText(result, position, position + length);
     return result;
 }
 
 void TextBuffer::assign(std::string text) {
     // A lent buffer stays with its borrower as it is; the new text gets a buffer of its own.
     if (lent()) buffer_ = std::make_shared<std::string>();
+    formerlyLent_.reset();
     bytes() = std::move(text);
     gapStart_ = bytes().size();
     gapLength_ = 0;
 }
 
 void TextBuffer::replace(std::size_t position, std::size_t removed, std::string_view inserted) {
-    if (lent()) reallocate(inserted.size() > removed ? inserted.size() - removed : 0);
-    if (inserted.size() > removed) makeRoom(inserted.size() - removed);
+    const std::size_t growth = inserted.size() > removed ? inserted.size() - removed : 0;
+    if (lent() || (gapLength_ < growth && size() + growth > bytes().capacity())) {
+        reallocate(growth, position);
+    } else if (gapLength_ < growth) {
+        growInPlace(growth);
+    }
     moveGap(position);
     gapLength_ += removed;
     std::memcpy(bytes().data() + gapStart_, inserted.data(), inserted.size());
@@ -74,33 +75,55 @@ void TextBuffer::moveGap(std::size_t position) const {
     gapStart_ = position;
 }
 
-void TextBuffer::makeRoom(std::size_t length) {
-    if (gapLength_ >= length) return;
+// The string came with spare capacity (a loaded text usually does): the gap grows into it, with
+// no copy of the text.
+void TextBuffer::growInPlace(std::size_t length) {
     const std::size_t content = size();
     moveGap(content);
-    if (content + length <= bytes().capacity()) {
-        // The string came with spare capacity (a loaded text usually does): use it, no copy.
-        bytes().resize(std::min(content + length + spareRoom(content + length), bytes().capacity()));
-        gapLength_ = bytes().size() - content;
-    } else {
-        reallocate(length);
-    }
+    bytes().resize(std::min(content + length + spareRoom(content + length), bytes().capacity()));
+    gapLength_ = bytes().size() - content;
 }
 
-// Copies the text into a buffer of its own with at least `room` bytes of gap at the end: allocated
-// exactly, rather than let std::string double a large text. The old buffer stays with whoever
+// Copies the text into a buffer of its own, allocated exactly rather than let std::string double
+// a large text, with a gap of at least `room` bytes at `gapAt`, where the edit goes: so the text
+// is moved once, not copied and then moved to open the gap. The old buffer stays with whoever
 // holds it. Throws std::bad_alloc, and then nothing has changed.
-void TextBuffer::reallocate(std::size_t room) {
+void TextBuffer::reallocate(std::size_t room, std::size_t gapAt) {
     const std::size_t content = size();
     const std::size_t wanted = content + room + spareRoom(content + room);
-    auto grown = std::make_shared<std::string>();
-    grown->reserve(wanted);
-    grown->append(bytes().data(), gapStart_);
-    grown->append(bytes().data() + gapStart_ + gapLength_, content - gapStart_);
-    grown->resize(wanted);
+    std::shared_ptr<std::string> grown = emptyBuffer(wanted);
+    appendText(*grown, 0, gapAt);
+    grown->append(wanted - content, '\0');
+    appendText(*grown, gapAt, content);
+    if (lent()) formerlyLent_ = std::move(buffer_);
     buffer_ = std::move(grown);
-    gapStart_ = content;
+    gapStart_ = gapAt;
     gapLength_ = wanted - content;
+}
+
+// The formerly lent buffer when nobody else holds it and its size suits, else a new one.
+std::shared_ptr<std::string> TextBuffer::emptyBuffer(std::size_t capacity) {
+    if (formerlyLent_ && formerlyLent_.use_count() == 1) {
+        std::shared_ptr<std::string> former = std::exchange(formerlyLent_, nullptr);
+        // Not one much larger than the text now is, which would keep idle memory.
+        if (former->capacity() >= capacity && former->capacity() / 2 <= capacity) {
+            former->clear();
+            return former;
+        }
+    }
+    auto buffer = std::make_shared<std::string>();
+    buffer->reserve(capacity);
+    return buffer;
+}
+
+void TextBuffer::appendText(std::string& out, std::size_t from, std::size_t to) const {
+    const char* data = bytes().data();
+    if (from < gapStart_) {
+        const std::size_t beforeGap = std::min(to, gapStart_);
+        out.append(data + from, beforeGap - from);
+        from = beforeGap;
+    }
+    if (from < to) out.append(data + from + gapLength_, to - from);
 }
 
 }  // namespace difonik::memo

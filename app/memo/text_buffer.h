@@ -41,8 +41,11 @@ public:
 private:
     bool lent() const { return buffer_.use_count() > 1; }
     void moveGap(std::size_t position) const;
-    void makeRoom(std::size_t length);
-    void reallocate(std::size_t room);
+    void growInPlace(std::size_t length);
+    void reallocate(std::size_t room, std::size_t gapAt);
+    std::shared_ptr<std::string> emptyBuffer(std::size_t capacity);
+    // Appends the text's bytes [from, to) to `out`.
+    void appendText(std::string& out, std::size_t from, std::size_t to) const;
     std::string& bytes() const { return *buffer_; }
 
     // Text before the gap, the gap, text after the gap. Moving the gap changes no byte of the
@@ -50,6 +53,10 @@ private:
     std::shared_ptr<std::string> buffer_ = std::make_shared<std::string>();
     mutable std::size_t gapStart_ = 0;
     std::size_t gapLength_ = 0;
+    // The buffer lent before the current one. Once its borrower has let go of it, the next copy
+    // of the text goes into it: memory that is there already takes a long text far faster than
+    // fresh memory, which the system hands out page by page.
+    std::shared_ptr<std::string> formerlyLent_;
 };
 
 }  // namespace difonik::memo

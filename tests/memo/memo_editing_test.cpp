@@ -287,6 +287,29 @@ private slots:
         QCOMPARE(std::string(difonik::tekst), after);
     }
 
+    // Passes and edits by turns: each snapshot keeps its text while the memo reuses the bytes
+    // that an earlier snapshot has let go of.
+    void snapshotsAndEditsByTurns() {
+        auto memo = shownMemo();
+        memo->setText("abc\r\nd");
+        std::string expected = "abc\r\nd";
+        for (const char key : {'x', 'y', 'z', 'w'}) {
+            difonik::snapshot(*memo);
+            memo->setCursorPosition(1);
+            QTest::keyClicks(memo.get(), QString(QChar(key)));
+            QCOMPARE(std::string(difonik::tekst), expected);
+            expected.insert(1, 1, key);
+            QCOMPARE(std::string(memo->text()), expected);
+        }
+        // The last snapshot still holds bytes the memo had lent; a paste beyond the memo's spare
+        // room must not grow into them.
+        const std::string held(difonik::tekst);
+        QApplication::clipboard()->setText(QString(10'000, QLatin1Char('p')));
+        memo->paste();
+        QCOMPARE(std::string(difonik::tekst), held);
+        QCOMPARE(memo->text().size(), expected.size() + 10'000);
+    }
+
     void controlKeysTypeNothing() {
         auto memo = shownMemo();
         memo->setText("abc");
