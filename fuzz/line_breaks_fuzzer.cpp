@@ -1,6 +1,7 @@
 // Line-break normalisation of a loaded text, on any bytes: the result holds only CR LF breaks,
 // normalising it again changes nothing, every other byte keeps its place in the order, and the
-// result is what a byte-by-byte reading of the rule gives.
+// result is what a byte-by-byte reading of the rule gives, whether it is made in a copy or in
+// the loaded string itself.
 
 #include <cstddef>
 #include <cstdint>
@@ -54,5 +55,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(withoutBreaks(normalised) == withoutBreaks(text));
     FUZZ_CHECK(normalised == referenceNormalise(text));
     if (text.find_first_of("\r\n") == std::string_view::npos) FUZZ_CHECK(normalised == text);
+
+    // In place, with spare room from none to more than the text can grow by: the first byte
+    // chooses how much, so that both the in-place and the copying way are reached.
+    std::string loaded(text);
+    loaded.reserve(text.size() + (size == 0 ? 0 : data[0] % 64) * text.size() / 32);
+    difonik::normaliseLineBreaksInPlace(loaded);
+    FUZZ_CHECK(loaded == normalised);
     return 0;
 }
