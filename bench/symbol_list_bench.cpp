@@ -3,9 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
 #include <optional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -13,25 +11,10 @@
 #include "analysis/symbol_list.h"
 #include "bench/pass_stand_ins.h"
 #include "bench/summary_reporter.h"
+#include "bench/text_generator.h"
 
 namespace difonik::bench {
 namespace {
-
-// Distinct byte pairs from 1..255, shuffled. The code page has only some 190 bytes that are not
-// the capital of another, so fewer than 36,000 two-character texts differ under the list's
-// case-insensitive equality; beyond that the list takes equal texts as duplicates, as it does
-// for entries added by hand.
-std::vector<std::string> shuffledPairs(std::size_t count) {
-    std::vector<std::string> pairs;
-    pairs.reserve(255 * 255);
-    for (int first = 1; first < 256; ++first) {
-        for (int second = 1; second < 256; ++second) pairs.push_back({char(first), char(second)});
-    }
-    std::mt19937_64 random(1);
-    std::shuffle(pairs.begin(), pairs.end(), random);
-    pairs.resize(count);
-    return pairs;
-}
 
 const Collation& polishCollation() {
     static const Collation collation("pl_PL");
@@ -39,7 +22,7 @@ const Collation& polishCollation() {
 }
 
 void insertAll(benchmark::State& state, bool observed) {
-    const std::vector<std::string> entries = shuffledPairs(std::size_t(state.range(0)));
+    const std::vector<std::string> entries = shuffledBytePairs(std::size_t(state.range(0)));
     SilentListObserver view;
     std::optional<SymbolList> list;
     for (auto _ : state) {

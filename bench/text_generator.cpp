@@ -2,6 +2,7 @@
 
 #include <unicode/uchar.h>
 
+#include <algorithm>
 #include <array>
 #include <random>
 #include <string_view>
@@ -215,6 +216,18 @@ std::string everyByteText(std::size_t size, std::uint64_t seed) {
     }
     if (size > 0 && out.back() == '\r') out.back() = '.';
     return out;
+}
+
+std::vector<std::string> shuffledBytePairs(std::size_t count) {
+    std::vector<std::string> pairs;
+    pairs.reserve(255 * 255);
+    for (int first = 1; first < 256; ++first) {
+        for (int second = 1; second < 256; ++second) pairs.push_back({char(first), char(second)});
+    }
+    std::mt19937_64 random(1);
+    std::shuffle(pairs.begin(), pairs.end(), random);
+    pairs.resize(std::min(count, pairs.size()));
+    return pairs;
 }
 
 }  // namespace difonik::bench

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace difonik::bench {
 
@@ -18,5 +19,10 @@ std::string polishLikeText(std::size_t size, std::uint64_t seed = 1);
 // CR (13) and LF (10) come only as the CR LF line break, so the text keeps its bytes through a
 // text area that normalises line breaks.
 std::string everyByteText(std::size_t size, std::uint64_t seed = 1);
+
+// `count` distinct two-byte texts from the bytes 1..255, shuffled with a fixed seed. Fewer than
+// 36,000 of them differ under the lists' case-insensitive equality; a symbol list takes the rest as
+// duplicates, as it does for entries added by hand.
+std::vector<std::string> shuffledBytePairs(std::size_t count);
 
 }  // namespace difonik::bench

@@ -29,11 +29,9 @@
 #include <QStyleFactory>
 #include <QTest>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -43,6 +41,7 @@
 #include "app/sample_list_model.h"
 #include "app/symbol_list_model.h"
 #include "bench/summary_reporter.h"
+#include "bench/text_generator.h"
 #include "bench/window_flow.h"
 
 namespace difonik::bench {
@@ -104,21 +103,6 @@ void timeStep(benchmark::State& state, Scenario scenario, FlowStep step) {
     }
 }
 
-// Distinct byte pairs from 1..255, shuffled. Fewer than 36,000 of them differ under the lists'
-// case-insensitive equality; the symbol list takes the rest as duplicates, as it does for entries
-// added by hand.
-std::vector<std::string> shuffledPairs(std::size_t count) {
-    std::vector<std::string> pairs;
-    pairs.reserve(255 * 255);
-    for (int first = 1; first < 256; ++first) {
-        for (int second = 1; second < 256; ++second) pairs.push_back({char(first), char(second)});
-    }
-    std::mt19937_64 random(1);
-    std::shuffle(pairs.begin(), pairs.end(), random);
-    pairs.resize(count);
-    return pairs;
-}
-
 // A list of the core behind one of the window's own list views, shown.
 template <class List, class Model>
 struct ViewedList {
@@ -137,7 +121,7 @@ struct ViewedList {
 template <class List, class Model>
 void timeViewedInserts(benchmark::State& state, const char* viewName, void (*insert)(List&, const std::string&)) {
     current().flow.reset();
-    const std::vector<std::string> entries = shuffledPairs(std::size_t(state.range(0)));
+    const std::vector<std::string> entries = shuffledBytePairs(std::size_t(state.range(0)));
     for (auto _ : state) {
         state.PauseTiming();
         auto viewed = std::make_unique<ViewedList<List, Model>>(viewName);
