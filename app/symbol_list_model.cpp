@@ -4,16 +4,8 @@
 
 namespace difonik {
 
-SymbolListModel::SymbolListModel(SymbolList& list, QObject* parent) : QAbstractListModel(parent), list_(list) {
-    list_.setObserver(this);
-}
-
-SymbolListModel::~SymbolListModel() { list_.setObserver(nullptr); }
-
-int SymbolListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : list_.count(); }
-
 QVariant SymbolListModel::data(const QModelIndex& index, int role) const {
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) return {};
+    if (!isRowOfThisList(index)) return {};
     switch (role) {
     case Qt::DisplayRole:
         return QString::fromStdU16String(legibleEntry(list_.get(index.row())));
@@ -26,7 +18,7 @@ QVariant SymbolListModel::data(const QModelIndex& index, int role) const {
 
 bool SymbolListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (role != Qt::CheckStateRole) return false;
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid)) return false;
+    if (!isRowOfThisList(index)) return false;
     const bool ticked = value.value<Qt::CheckState>() == Qt::Checked;
     if (list_.ticked(index.row()) == ticked) return true;
     list_.setTicked(index.row(), ticked);
@@ -38,10 +30,5 @@ Qt::ItemFlags SymbolListModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemNeverHasChildren;
 }
-
-void SymbolListModel::beginInsert(int index) { beginInsertRows(QModelIndex(), index, index); }
-void SymbolListModel::endInsert() { endInsertRows(); }
-void SymbolListModel::beginRemove(int index) { beginRemoveRows(QModelIndex(), index, index); }
-void SymbolListModel::endRemove() { endRemoveRows(); }
 
 }  // namespace difonik
