@@ -1,8 +1,5 @@
 #include "app/text_encoding.h"
 
-#include <array>
-#include <memory>
-
 #include "analysis/cp1250.h"
 
 namespace difonik {
@@ -11,85 +8,50 @@ namespace {
 constexpr char16_t kParagraphSeparator = 0x2029;
 constexpr char16_t kLineSeparator = 0x2028;
 
-// Both directions as flat tables, built once: a text area may hold a hundred megabytes, and a
-// table lookup per character keeps the conversion at memory speed.
-struct Tables {
-    std::array<char16_t, 256> toUnicode{};
-    std::array<char, 0x10000> fromUnicode{};
-};
+std::u16string_view unitsOf(QStringView text) {
+    return {reinterpret_cast<const char16_t*>(text.utf16()), std::size_t(text.size())};
+}
 
-const Tables& tables() {
-    static const std::unique_ptr<Tables> instance = [] {
-        auto t = std::make_unique<Tables>();
-        t->fromUnicode.fill('?');
-        for (int byte = 0; byte < 256; ++byte) {
-            t->toUnicode[byte] = cp1250::toUnicode(static_cast<unsigned char>(byte));
-        }
-        // From the highest byte down, so that a code point with two bytes maps to the lower one.
-        for (int byte = 255; byte >= 0; --byte) {
-            t->fromUnicode[t->toUnicode[byte]] = static_cast<char>(byte);
-        }
-        return t;
-    }();
-    return *instance;
+QString fromUnits(const std::u16string& units) {
+    return QString(reinterpret_cast<const QChar*>(units.data()), qsizetype(units.size()));
 }
 
 }  // namespace
 
-QString toQString(std::string_view bytes) {
-    const auto& map = tables().toUnicode;
-    QString text(qsizetype(bytes.size()), Qt::Uninitialized);
-    QChar* out = text.data();
-    for (const char c : bytes) *out++ = QChar(map[static_cast<unsigned char>(c)]);
-    return text;
-}
+QString toQString(std::string_view bytes) { return fromUnits(cp1250::toUtf16(bytes)); }
 
-std::string toCp1250(QStringView text) {
-    const auto& map = tables().fromUnicode;
-    std::string bytes(std::size_t(text.size()), '\0');
-    std::size_t length = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i].unicode();
-        // A character outside the BMP is one character: one replacement for both halves.
-        if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
-        bytes[length++] = QChar::isSurrogate(unit) ? '?' : map[unit];
-    }
-    bytes.resize(length);
-    return bytes;
-}
+std::string toCp1250(QStringView text) { return cp1250::fromUtf16(unitsOf(text)); }
 
 QString toPlainText(std::string_view bytes) {
-    const auto& map = tables().toUnicode;
-    QString text(qsizetype(bytes.size()), Qt::Uninitialized);
-    QChar* const begin = text.data();
-    QChar* out = begin;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c == '\r' || c == '\n') {
-            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
-            *out++ = QChar(u'\n');
+    std::u16string units = cp1250::toUtf16(bytes);
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const char16_t unit = units[i];
+        if (unit == u'\r' || unit == u'\n') {
+            if (unit == u'\r' && i + 1 < units.size() && units[i + 1] == u'\n') ++i;
+            units[length++] = u'\n';
         } else {
-            *out++ = QChar(map[static_cast<unsigned char>(c)]);
+            units[length++] = unit;
         }
     }
-    text.truncate(out - begin);
-    return text;
+    units.resize(length);
+    return fromUnits(units);
 }
 
 std::string fromRawDocumentText(QStringView rawText) {
-    const auto& map = tables().fromUnicode;
     std::string bytes;
     bytes.reserve(std::size_t(rawText.size()) + std::size_t(rawText.size()) / 32);
-    for (qsizetype i = 0; i < rawText.size(); ++i) {
-        const char16_t unit = rawText[i].unicode();
-        if (unit == kParagraphSeparator || unit == kLineSeparator || unit == u'\n' || unit == u'\r') {
-            bytes += "\r\n";
-        } else if (QChar::isSurrogate(unit)) {
-            if (QChar::isHighSurrogate(unit) && i + 1 < rawText.size() && rawText[i + 1].isLowSurrogate()) ++i;
-            bytes += '?';
-        } else {
-            bytes += map[unit];
-        }
+    std::u16string_view units = unitsOf(rawText);
+    // Runs between line breaks convert as they are; every kind of break becomes CR LF.
+    while (!units.empty()) {
+        std::size_t end = 0;
+        while (end < units.size() && units[end] != kParagraphSeparator && units[end] != kLineSeparator &&
+               units[end] != u'\n' && units[end] != u'\r')
+            ++end;
+        bytes += cp1250::fromUtf16(units.substr(0, end));
+        if (end == units.size()) break;
+        bytes += "\r\n";
+        units.remove_prefix(end + 1);
     }
     return bytes;
 }
