@@ -33,7 +33,7 @@ const Collation& Collation::forUserLocale() {
     return instance;
 }
 
-Collation::Collation(const std::string& locale) : locale_(locale) {
+Collation::Collation(const std::string& locale) {
     UErrorCode status = U_ZERO_ERROR;
     collator_ = ucol_open(locale.c_str(), &status);
     if (U_FAILURE(status)) throw std::runtime_error("ICU cannot open a collator for '" + locale + "'");

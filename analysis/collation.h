@@ -28,10 +28,7 @@ public:
     // case-folded bytes decide.
     std::string key(std::string_view text) const;
 
-    const std::string& locale() const { return locale_; }
-
 private:
-    std::string locale_;
     UCollator* collator_;
 };
 
